@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace linkvale {
+
+// The order of texts in sort keys and in ">=" / "<=" filters: the case-folded
+// texts first, the exact texts second. Both arguments are UTF-8. Returns <0, 0
+// or >0; 0 only for texts that are byte for byte the same.
+int compareTextOrder(std::string_view a, std::string_view b);
+
+} // namespace linkvale
