@@ -43,7 +43,9 @@ std::optional<HourMinute> readTime(QStringView time, bool* ambiguous) {
     return agreed;
 }
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -65,8 +67,7 @@ QString UnFlopDate(const QString& key) {
     for (const QChar c : time)
         allDigits = allDigits && c.isDigit() && c.unicode() < 128;
     bool ambiguous = false;
-    const std::optional<HourMinute> reading =
-        allDigits ? readTime(time, &ambiguous) : std::nullopt;
+    const std::optional<HourMinute> reading = allDigits ? readTime(time, &ambiguous) : std::nullopt;
     if (reading && !ambiguous)
         return datePart + twoDigits(reading->hour) + QLatin1Char(':') + twoDigits(reading->minute);
     if (reading)

@@ -84,7 +84,9 @@ QDate parseDate(const QVariant& value) {
 
 } // namespace
 
-bool isTextType(FieldType type) { return type == FieldType::Text || type == FieldType::LongText; }
+bool isTextType(FieldType type) {
+    return type == FieldType::Text || type == FieldType::LongText;
+}
 
 bool isIntegerType(FieldType type) {
     return type == FieldType::AutoIncrement || type == FieldType::Integer ||

@@ -61,8 +61,8 @@ private:
             term.op = FilterTerm::Op::LessOrEqual;
             pos_ += 2;
         } else {
-            refuse(text_, QStringLiteral("the operator after [%1] must be =, >= or <=")
-                              .arg(term.field));
+            refuse(text_,
+                   QStringLiteral("the operator after [%1] must be =, >= or <=").arg(term.field));
         }
         skipBlanks();
         term.value = readQuoted();
@@ -129,7 +129,8 @@ RecordFilter::RecordFilter(const QString& expression, const QList<FieldDef>& fie
         Condition condition;
         condition.field = findField(fields, term.field);
         if (condition.field < 0)
-            refuse(expression, QStringLiteral("the table has no field named \"%1\"").arg(term.field));
+            refuse(expression,
+                   QStringLiteral("the table has no field named \"%1\"").arg(term.field));
         const FieldDef& field = fields[condition.field];
         condition.type = field.type;
         condition.op = term.op;
@@ -178,8 +179,8 @@ bool RecordFilter::test(const Condition& c, const PackedRecord& record) const {
         // A missing value sorts before every value.
         order = fieldIsNull == c.valueIsNull ? 0 : (fieldIsNull ? -1 : 1);
     } else if (isIntegerType(c.type) || c.type == FieldType::Boolean) {
-        const std::int64_t stored =
-            c.type == FieldType::Boolean ? (record.boolean(c.field) ? 1 : 0) : record.integer(c.field);
+        const std::int64_t stored = c.type == FieldType::Boolean ? (record.boolean(c.field) ? 1 : 0)
+                                                                 : record.integer(c.field);
         order = (stored > c.number) - (stored < c.number);
     } else {
         const int raw = record.bytes(c.field).compare(c.bytes);

@@ -47,7 +47,7 @@ private:
         FieldType type = FieldType::Text;
         FilterTerm::Op op = FilterTerm::Op::Equal;
         bool valueIsNull = false;
-        std::string bytes;      // texts, dates, date-times: the stored form
+        std::string bytes;       // texts, dates, date-times: the stored form
         std::int64_t number = 0; // integers and booleans
     };
     bool test(const Condition& condition, const PackedRecord& record) const;

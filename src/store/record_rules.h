@@ -46,8 +46,7 @@ void installPasswordRules(Table& passwords, const RecordRuleState& state);
 void installListRules(Table& lists, const RecordRuleState& state,
                       std::function<void()> loadListSchedule);
 void installContactRules(Table& contacts, const RecordRuleState& state);
-void installGroupRules(Table& groups, RecordRuleState& state,
-                       std::function<void()> loadGroupLists);
+void installGroupRules(Table& groups, RecordRuleState& state, std::function<void()> loadGroupLists);
 void installFolderRules(Table& folders, const RecordRuleState& state);
 
 } // namespace RecordRules

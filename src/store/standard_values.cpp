@@ -21,10 +21,10 @@ const QStringList& PRIORITY_ARR() {
 
 const QStringList& defaultGroupNames() {
     static const QStringList names{
-        QStringLiteral("Art"),      QStringLiteral("Business"),    QStringLiteral("Computers"),
-        QStringLiteral("Finance"),  QStringLiteral("Games"),       QStringLiteral("Downloads"),
-        QStringLiteral("Health"),   QStringLiteral("Internet"),    QStringLiteral("Travel"),
-        QStringLiteral("Music"),    QStringLiteral("Videos"),      QStringLiteral("News"),
+        QStringLiteral("Art"),          QStringLiteral("Business"), QStringLiteral("Computers"),
+        QStringLiteral("Finance"),      QStringLiteral("Games"),    QStringLiteral("Downloads"),
+        QStringLiteral("Health"),       QStringLiteral("Internet"), QStringLiteral("Travel"),
+        QStringLiteral("Music"),        QStringLiteral("Videos"),   QStringLiteral("News"),
         QStringLiteral("Social Media"),
     };
     return names;

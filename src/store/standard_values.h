@@ -15,7 +15,11 @@ const QStringList& PRIORITY_ARR();
 const QStringList& defaultGroupNames();
 
 // Defaults of new records until the user's options set others.
-inline QString defaultGroup() { return QStringLiteral("Internet"); }
-inline QString defaultPriority() { return PRIORITY_ARR().at(5); }
+inline QString defaultGroup() {
+    return QStringLiteral("Internet");
+}
+inline QString defaultPriority() {
+    return PRIORITY_ARR().at(5);
+}
 
 } // namespace linkvale

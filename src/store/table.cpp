@@ -35,9 +35,13 @@ QString Table::displayName() const {
 
 // --- the file -------------------------------------------------------------
 
-void Table::setFileName(const QString& path) { fileName_ = path; }
+void Table::setFileName(const QString& path) {
+    fileName_ = path;
+}
 
-bool Table::fileExists() const { return !fileName_.isEmpty() && QFileInfo(fileName_).isFile(); }
+bool Table::fileExists() const {
+    return !fileName_.isEmpty() && QFileInfo(fileName_).isFile();
+}
 
 void Table::open() {
     if (open_)
@@ -497,9 +501,8 @@ QList<int> Table::requireFields(const QString& fieldList) const {
 QVariant Table::field(int index) const {
     requireOpen("read a field");
     if (index < 0 || index >= fieldCount())
-        throw TableError(QStringLiteral("The table %1 has no field number %2.")
-                             .arg(displayName())
-                             .arg(index));
+        throw TableError(
+            QStringLiteral("The table %1 has no field number %2.").arg(displayName()).arg(index));
     if (state_ != State::Browsing)
         return buffer_[index];
     const std::int64_t row = currentRow();
@@ -509,9 +512,8 @@ QVariant Table::field(int index) const {
 void Table::setField(int index, const QVariant& value) {
     requireOpen("change a field");
     if (index < 0 || index >= fieldCount())
-        throw TableError(QStringLiteral("The table %1 has no field number %2.")
-                             .arg(displayName())
-                             .arg(index));
+        throw TableError(
+            QStringLiteral("The table %1 has no field number %2.").arg(displayName()).arg(index));
     const FieldDef& def = fields_[index];
     if (state_ == State::Browsing)
         throw TableError(QStringLiteral("Cannot change field \"%1\" of %2: it is not in edit or "

@@ -126,7 +126,7 @@ private:
     PackedRecord packBuffer() const;
 
     const TableDefinition definition_; // the fields a new, empty table gets
-    QList<FieldDef> fields_;            // the fields of the open table (from its file)
+    QList<FieldDef> fields_;           // the fields of the open table (from its file)
     QString fileName_;
     QString refusedFile_; // a file that failed to load: never written over
     bool open_ = false;

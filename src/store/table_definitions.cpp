@@ -3,9 +3,15 @@
 namespace linkvale::TableDefinitions {
 namespace {
 
-FieldDef id() { return {QStringLiteral("ID"), FieldType::AutoIncrement, 0}; }
-FieldDef text(const char* name, int size) { return {QLatin1String(name), FieldType::Text, size}; }
-FieldDef of(const char* name, FieldType type) { return {QLatin1String(name), type, 0}; }
+FieldDef id() {
+    return {QStringLiteral("ID"), FieldType::AutoIncrement, 0};
+}
+FieldDef text(const char* name, int size) {
+    return {QLatin1String(name), FieldType::Text, size};
+}
+FieldDef of(const char* name, FieldType type) {
+    return {QLatin1String(name), type, 0};
+}
 
 TableDefinition make(const char* fileName, bool filtered, QList<FieldDef> fields) {
     return {QLatin1String(fileName), filtered, std::move(fields)};
@@ -16,10 +22,10 @@ using T = FieldType;
 } // namespace
 
 const TableDefinition& users() {
-    static const TableDefinition d = make(
-        "Users.cds", false,
-        {id(), text("UserName", 25), text("Password", 25), of("UsePassword", T::Boolean),
-         of("LastUpdated", T::DateTime), text("DateCreated", 24)});
+    static const TableDefinition d =
+        make("Users.cds", false,
+             {id(), text("UserName", 25), text("Password", 25), of("UsePassword", T::Boolean),
+              of("LastUpdated", T::DateTime), text("DateCreated", 24)});
     return d;
 }
 
@@ -35,14 +41,14 @@ const TableDefinition& urls() {
 }
 
 const TableDefinition& passwords() {
-    static const TableDefinition d = make(
-        "Passwords.cds", true,
-        {id(), text("CompanyName", 100), text("URLPassName", 150), text("URLPassLoct", 250),
-         text("PassDescrp", 150), text("UserID", 25), text("Password", 25),
-         text("PassIconLoct", 150), text("Group", 25), text("Priority", 25), text("Search1", 50),
-         text("Search2", 25), of("PassMemo", T::LongText), text("ParentFolder", 100),
-         text("Folder", 100), of("FolderID", T::LargeInteger), text("DateCreated", 26),
-         of("LastUpdated", T::DateTime)});
+    static const TableDefinition d =
+        make("Passwords.cds", true,
+             {id(), text("CompanyName", 100), text("URLPassName", 150), text("URLPassLoct", 250),
+              text("PassDescrp", 150), text("UserID", 25), text("Password", 25),
+              text("PassIconLoct", 150), text("Group", 25), text("Priority", 25),
+              text("Search1", 50), text("Search2", 25), of("PassMemo", T::LongText),
+              text("ParentFolder", 100), text("Folder", 100), of("FolderID", T::LargeInteger),
+              text("DateCreated", 26), of("LastUpdated", T::DateTime)});
     return d;
 }
 
@@ -57,23 +63,35 @@ const TableDefinition& lists() {
 }
 
 const TableDefinition& listMembers() {
-    static const TableDefinition d =
-        make("ListDetl.cds", true,
-             {id(), text("ListName", 25), text("URLName", 200), text("URLLocation", 255),
-              text("DateCreated", 25)});
+    static const TableDefinition d = make("ListDetl.cds", true,
+                                          {id(), text("ListName", 25), text("URLName", 200),
+                                           text("URLLocation", 255), text("DateCreated", 25)});
     return d;
 }
 
 const TableDefinition& email() {
-    static const TableDefinition d = make(
-        "EMail.cds", true,
-        {id(), text("UrlName", 50), text("Url", 255), text("FrmAddr", 150), text("FrmName", 100),
-         text("Subject", 150), text("SentReceived", 1), of("MsgDate", T::Date),
-         of("Message", T::LongText), of("Attchments", T::LongText), text("Group", 25),
-         text("Priority", 25), text("IconPath", 150), text("DateCreated", 25),
-         of("LastUpdated", T::DateTime), text("MsgDateFlop", 30), text("ParentFolder", 100),
-         text("Folder", 100), of("FolderID", T::LargeInteger), text("Search1", 50),
-         text("Search2", 50)});
+    static const TableDefinition d = make("EMail.cds", true,
+                                          {id(),
+                                           text("UrlName", 50),
+                                           text("Url", 255),
+                                           text("FrmAddr", 150),
+                                           text("FrmName", 100),
+                                           text("Subject", 150),
+                                           text("SentReceived", 1),
+                                           of("MsgDate", T::Date),
+                                           of("Message", T::LongText),
+                                           of("Attchments", T::LongText),
+                                           text("Group", 25),
+                                           text("Priority", 25),
+                                           text("IconPath", 150),
+                                           text("DateCreated", 25),
+                                           of("LastUpdated", T::DateTime),
+                                           text("MsgDateFlop", 30),
+                                           text("ParentFolder", 100),
+                                           text("Folder", 100),
+                                           of("FolderID", T::LargeInteger),
+                                           text("Search1", 50),
+                                           text("Search2", 50)});
     return d;
 }
 
@@ -101,44 +119,42 @@ const TableDefinition& attachments() {
 }
 
 const TableDefinition& options() {
-    static const TableDefinition d = make(
-        "Options.cds", false,
-        {id(),
-         text("StyleLocation", 200),
-         of("UseVertGrid", T::Boolean),
-         of("UseHorzGrid", T::Boolean),
-         text("StartURL", 255),
-         text("StartList", 25),
-         text("URLIconPath", 150),
-         text("PasswordIconPath", 150),
-         text("ListIconPath", 150),
-         text("EMailRecvIconPath", 150),
-         text("EMailSentIconPath", 150),
-         text("FrmEMailAddr", 100),
-         of("FillEMailTo", T::Boolean),
-         of("WinLeft", T::Integer),
-         of("WinTop", T::Integer),
-         of("WinHeight", T::Integer),
-         of("WinWidth", T::Integer),
-         of("RunList", T::Boolean),
-         text("DefltGroup", 25),
-         text("DefltPriority", 25),
-         text("IPUserName", 50),
-         of("TileBkgClr", T::LargeInteger),
-         of("TileDtlBkgClr", T::LargeInteger),
-         of("DspQckTps", T::Boolean),
-         of("NumGMails", T::Integer),
-         text("FavoritePath", 120)});
+    static const TableDefinition d = make("Options.cds", false,
+                                          {id(),
+                                           text("StyleLocation", 200),
+                                           of("UseVertGrid", T::Boolean),
+                                           of("UseHorzGrid", T::Boolean),
+                                           text("StartURL", 255),
+                                           text("StartList", 25),
+                                           text("URLIconPath", 150),
+                                           text("PasswordIconPath", 150),
+                                           text("ListIconPath", 150),
+                                           text("EMailRecvIconPath", 150),
+                                           text("EMailSentIconPath", 150),
+                                           text("FrmEMailAddr", 100),
+                                           of("FillEMailTo", T::Boolean),
+                                           of("WinLeft", T::Integer),
+                                           of("WinTop", T::Integer),
+                                           of("WinHeight", T::Integer),
+                                           of("WinWidth", T::Integer),
+                                           of("RunList", T::Boolean),
+                                           text("DefltGroup", 25),
+                                           text("DefltPriority", 25),
+                                           text("IPUserName", 50),
+                                           of("TileBkgClr", T::LargeInteger),
+                                           of("TileDtlBkgClr", T::LargeInteger),
+                                           of("DspQckTps", T::Boolean),
+                                           of("NumGMails", T::Integer),
+                                           text("FavoritePath", 120)});
     return d;
 }
 
 const TableDefinition& pageAnalyses() {
-    static const TableDefinition d =
-        make("PagAnyls.cds", false,
-             {id(), of("URLRecID", T::LargeInteger), text("LocationName", 50), text("Url", 255),
-              of("HTMLSource", T::LongText), of("UrlList1", T::LongText),
-              of("UrlList2", T::LongText), text("DateCreated", 25),
-              of("LastUpDated", T::DateTime)});
+    static const TableDefinition d = make(
+        "PagAnyls.cds", false,
+        {id(), of("URLRecID", T::LargeInteger), text("LocationName", 50), text("Url", 255),
+         of("HTMLSource", T::LongText), of("UrlList1", T::LongText), of("UrlList2", T::LongText),
+         text("DateCreated", 25), of("LastUpDated", T::DateTime)});
     return d;
 }
 
@@ -159,24 +175,24 @@ const TableDefinition& folders() {
 }
 
 const TableDefinition& transferLists() {
-    static const TableDefinition d = make(
-        "TranLists.cds", false,
-        {id(), text("ListName", 50), text("ListDesc", 100), text("URL", 150)});
+    static const TableDefinition d =
+        make("TranLists.cds", false,
+             {id(), text("ListName", 50), text("ListDesc", 100), text("URL", 150)});
     return d;
 }
 
 const TableDefinition& transferBookmarks() {
-    static const TableDefinition d =
-        make("TranBookMrks.cds", false,
-             {id(), text("ParentFldr", 100), text("Folder", 20), text("URLName", 50),
-              text("URL", 150)});
+    static const TableDefinition d = make(
+        "TranBookMrks.cds", false,
+        {id(), text("ParentFldr", 100), text("Folder", 20), text("URLName", 50), text("URL", 150)});
     return d;
 }
 
 QList<const TableDefinition*> all() {
-    return {&users(),    &urls(),         &passwords(),     &lists(),   &listMembers(),
-            &email(),    &contacts(),     &groups(),        &attachments(), &options(),
-            &pageAnalyses(), &searchEngines(), &folders(), &transferLists(), &transferBookmarks()};
+    return {&users(),       &urls(),          &passwords(),        &lists(),
+            &listMembers(), &email(),         &contacts(),         &groups(),
+            &attachments(), &options(),       &pageAnalyses(),     &searchEngines(),
+            &folders(),     &transferLists(), &transferBookmarks()};
 }
 
 } // namespace linkvale::TableDefinitions

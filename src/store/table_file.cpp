@@ -34,7 +34,9 @@ QString columnType(FieldType type) {
     }
 }
 
-bool storedAsInteger(FieldType type) { return columnType(type) == QLatin1String("INTEGER"); }
+bool storedAsInteger(FieldType type) {
+    return columnType(type) == QLatin1String("INTEGER");
+}
 
 // Owns one SQLite connection and turns its failures into TableErrors.
 class Connection {
@@ -154,7 +156,9 @@ bool TableFile::looksLikeTableFile(const QString& path) {
     const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return false;
-    const auto byte = [&](int i) { return static_cast<std::uint32_t>(static_cast<uchar>(header[i])); };
+    const auto byte = [&](int i) {
+        return static_cast<std::uint32_t>(static_cast<uchar>(header[i]));
+    };
     const std::uint32_t applicationId = byte(68) << 24 | byte(69) << 16 | byte(70) << 8 | byte(71);
     return applicationId == static_cast<std::uint32_t>(kApplicationId);
 }
@@ -270,7 +274,8 @@ void TableFile::write(const QString& path, const QList<FieldDef>& fields,
             }
         }
         {
-            Connection::Statement meta(db, QStringLiteral("INSERT INTO meta VALUES ('next_id', ?)"));
+            Connection::Statement meta(db,
+                                       QStringLiteral("INSERT INTO meta VALUES ('next_id', ?)"));
             sqlite3_bind_int64(meta.get(), 1, nextId);
             meta.step();
         }
@@ -290,8 +295,8 @@ void TableFile::write(const QString& path, const QList<FieldDef>& fields,
                                            : record.integer(i));
                 } else {
                     const std::string_view bytes = record.bytes(i);
-                    sqlite3_bind_text(statement, i + 1, bytes.data(), static_cast<int>(bytes.size()),
-                                      SQLITE_STATIC);
+                    sqlite3_bind_text(statement, i + 1, bytes.data(),
+                                      static_cast<int>(bytes.size()), SQLITE_STATIC);
                 }
             }
             insert.step();
@@ -310,7 +315,8 @@ void TableFile::write(const QString& path, const QList<FieldDef>& fields,
         0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temporary);
-        throw TableError(QStringLiteral("Cannot save the table file \"%1\": %2.").arg(path, reason));
+        throw TableError(
+            QStringLiteral("Cannot save the table file \"%1\": %2.").arg(path, reason));
     }
     syncFile(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
 }

@@ -6,11 +6,17 @@
 namespace linkvale {
 namespace {
 
-int sign(int value) { return (value > 0) - (value < 0); }
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
-int compareBytes(std::string_view a, std::string_view b) { return sign(a.compare(b)); }
+int compareBytes(std::string_view a, std::string_view b) {
+    return sign(a.compare(b));
+}
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
 
 QByteArray caseFolded(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
@@ -41,8 +47,9 @@ int compareTextOrder(std::string_view a, std::string_view b) {
     } else {
         const QByteArray fa = caseFolded(a.substr(i));
         const QByteArray fb = caseFolded(b.substr(i));
-        folded = compareBytes(std::string_view(fa.constData(), static_cast<std::size_t>(fa.size())),
-                              std::string_view(fb.constData(), static_cast<std::size_t>(fb.size())));
+        folded =
+            compareBytes(std::string_view(fa.constData(), static_cast<std::size_t>(fa.size())),
+                         std::string_view(fb.constData(), static_cast<std::size_t>(fb.size())));
     }
     return folded != 0 ? folded : compareBytes(a, b);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/table.h"
+#include "store/table_error.h"
 
 #include <QTemporaryDir>
 
@@ -23,7 +24,8 @@ inline TableDefinition everyKindDefinition() {
 }
 
 // Appends and posts one record whose fields are given by name.
-inline void addRecord(Table& table, std::initializer_list<std::pair<const char*, QVariant>> values) {
+inline void addRecord(Table& table,
+                      std::initializer_list<std::pair<const char*, QVariant>> values) {
     table.append();
     for (const auto& [name, value] : values)
         table.setField(QLatin1String(name), value);
@@ -39,8 +41,7 @@ inline QStringList walk(Table& table, const QString& field) {
 }
 
 // Expects `action` to throw a TableError whose message contains `part`.
-template <typename Action>
-void expectTableError(Action&& action, const QString& part) {
+template <typename Action> void expectTableError(Action&& action, const QString& part) {
     try {
         action();
         ADD_FAILURE() << "no TableError; expected one mentioning " << part.toStdString();

@@ -150,7 +150,8 @@ TEST_F(TableTest, FieldsAreReachedByPositionOrByNameInAnyCaseAndMayBeNull) {
     EXPECT_EQ(table.field(1), table.field(QStringLiteral("NAME")));
     EXPECT_EQ(table.field(QStringLiteral("flag")).toBool(), true);
     EXPECT_EQ(table.field(QStringLiteral("Stamp")).toDateTime(),
-              QDateTime(QDate(2025, 3, 5), QTime(9, 7, 3))) << "kept to whole seconds";
+              QDateTime(QDate(2025, 3, 5), QTime(9, 7, 3)))
+        << "kept to whole seconds";
     EXPECT_EQ(table.field(QStringLiteral("Day")).toDate(), QDate(2024, 2, 29));
     EXPECT_EQ(table.field(QStringLiteral("Count")).toInt(), 42);
     EXPECT_EQ(table.field(QStringLiteral("Big")).toLongLong(), qint64(1) << 40);
@@ -168,8 +169,8 @@ TEST_F(TableTest, SortKeysOrderByFoldedTextThenExactTextWithNullsFirstAndTiesInS
         const char* name;
         QVariant count;
     };
-    const Row rows[] = {{"beta", 2},  {"Alpha", 1}, {"alpha", 5}, {"", 3},
-                        {"beta", 1},  {"ALPHA", QVariant()}, {"gamma", 2}};
+    const Row rows[] = {{"beta", 2}, {"Alpha", 1},          {"alpha", 5}, {"", 3},
+                        {"beta", 1}, {"ALPHA", QVariant()}, {"gamma", 2}};
     for (const Row& row : rows)
         addRecord(table, {{"Name", QLatin1String(row.name)}, {"Count", row.count}});
     table.append(); // a record with a null name
@@ -237,15 +238,15 @@ TEST_F(TableTest, LocateFindsExactValuesOnOneOrSeveralFields) {
     };
     const Case cases[] = {
         {QString(), "Name", {"News"}, 1},
-        {"Name", "Name", {"News"}, 1},           // binary search on the key
-        {"Name", "Name", {"news"}, 2},           // case-sensitive
+        {"Name", "Name", {"News"}, 1}, // binary search on the key
+        {"Name", "Name", {"news"}, 2}, // case-sensitive
         {"Name", "Name", {"NEWS"}, 0},
-        {"Name", "Name", {"New"}, 0},            // whole value
+        {"Name", "Name", {"New"}, 0}, // whole value
         {"Name;Count", "Name;Count", {"News", 2}, 5},
         {"Count", "Name;Count", {"News", 2}, 5}, // key leads with Count only
         {QString(), "name;count", {"News", "3"}, 3},
-        {"Name", "Count", {2}, 5},               // first in sort order: News(5) < news(2)
-        {"Name", "Count", {"two"}, 0},           // not a number: no record holds it
+        {"Name", "Count", {2}, 5},     // first in sort order: News(5) < news(2)
+        {"Name", "Count", {"two"}, 0}, // not a number: no record holds it
         {"Count", "ID", {4}, 4},
     };
     for (const Case& c : cases) {
@@ -254,8 +255,8 @@ TEST_F(TableTest, LocateFindsExactValuesOnOneOrSeveralFields) {
         table.next();
         const QVariant before = table.field(0);
         const bool found = table.locate(c.fields, c.values);
-        EXPECT_EQ(found, c.expectedId != 0) << c.fields.toStdString() << " sorted by "
-                                            << c.sortKey.toStdString();
+        EXPECT_EQ(found, c.expectedId != 0)
+            << c.fields.toStdString() << " sorted by " << c.sortKey.toStdString();
         EXPECT_EQ(table.field(0).toInt(), found ? c.expectedId : before.toInt())
             << c.fields.toStdString() << " sorted by " << c.sortKey.toStdString();
     }
