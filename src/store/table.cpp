@@ -221,26 +221,38 @@ void Table::dropInactiveOrders() {
         it = it->first == activeKey_ ? std::next(it) : orders_.erase(it);
 }
 
-void Table::insertIntoOrders(std::uint32_t row) {
+Table::Order::iterator Table::findInOrder(Order& order, std::uint32_t row) const {
+    // Orders are sorted by (key, row), so a row is found by binary search as
+    // long as its record still holds the values it was sorted by.
+    const auto at =
+        std::lower_bound(order.begin(), order.end(), row,
+                         [this](std::uint32_t a, std::uint32_t b) { return comesBefore(a, b); });
+    return at != order.end() && *at == row ? at : order.end();
+}
+
+int Table::insertIntoOrders(std::uint32_t row) {
     dropInactiveOrders();
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return comesBefore(a, b); };
     Order& order = orders_.at(activeKey_);
-    order.insert(std::lower_bound(order.begin(), order.end(), row, before), row);
-    if (filterActive() && recordFilter_.matches(rows_[row]))
-        filteredView_.insert(
-            std::lower_bound(filteredView_.begin(), filteredView_.end(), row, before), row);
+    const auto at = order.insert(std::lower_bound(order.begin(), order.end(), row, before), row);
+    if (!filterActive())
+        return static_cast<int>(at - order.begin());
+    if (!recordFilter_.matches(rows_[row]))
+        return -1;
+    const auto shown = filteredView_.insert(
+        std::lower_bound(filteredView_.begin(), filteredView_.end(), row, before), row);
+    return static_cast<int>(shown - filteredView_.begin());
 }
 
 void Table::removeFromOrders(std::uint32_t row, bool shiftLaterRows) {
     dropInactiveOrders();
-    const auto removeFrom = [&](Order& order) {
-        order.erase(std::remove(order.begin(), order.end(), row), order.end());
+    for (Order* order : {&orders_.at(activeKey_), &filteredView_}) {
+        if (const auto at = findInOrder(*order, row); at != order->end())
+            order->erase(at);
         if (shiftLaterRows)
-            for (std::uint32_t& entry : order)
+            for (std::uint32_t& entry : *order)
                 entry -= entry > row ? 1 : 0;
-    };
-    removeFrom(orders_.at(activeKey_));
-    removeFrom(filteredView_);
+    }
 }
 
 // --- cursor ---------------------------------------------------------------
@@ -422,29 +434,33 @@ void Table::post() {
     if (beforePostRule_)
         beforePostRule_(*this); // a rule that throws leaves the record pending
     PackedRecord record = packBuffer();
-    std::uint32_t row;
+    int shownAt = position_;
     if (state_ == State::Inserting) {
-        row = static_cast<std::uint32_t>(rows_.size());
+        const auto row = static_cast<std::uint32_t>(rows_.size());
         rows_.push_back(std::move(record));
-        insertIntoOrders(row);
+        shownAt = insertIntoOrders(row);
     } else {
-        row = static_cast<std::uint32_t>(editedRow_);
+        const auto row = static_cast<std::uint32_t>(editedRow_);
         const bool keyUnchanged = sameKey(rows_[row], record);
-        const bool wasVisible = !filterActive() || recordFilter_.matches(rows_[row]);
-        const bool isVisible = !filterActive() || recordFilter_.matches(record);
-        rows_[row] = std::move(record);
-        if (!keyUnchanged || wasVisible != isVisible) {
-            removeFromOrders(row, false);
-            insertIntoOrders(row);
-        } else {
+        const bool wasShown = !filterActive() || recordFilter_.matches(rows_[row]);
+        const bool isShown = !filterActive() || recordFilter_.matches(record);
+        if (keyUnchanged && wasShown == isShown) {
+            rows_[row] = std::move(record); // its place in every order stays
             dropInactiveOrders();
+        } else {
+            removeFromOrders(row, false);
+            rows_[row] = std::move(record);
+            shownAt = insertIntoOrders(row);
         }
     }
     modified_ = true;
     state_ = State::Browsing;
     buffer_.clear();
     editedRow_ = -1;
-    placeCursorOn(row);
+    // A record the filter hides leaves the cursor near where it was.
+    const int shownCount = static_cast<int>(view().size());
+    position_ = shownAt >= 0 ? shownAt : std::min(position_, shownCount - 1);
+    atEnd_ = atStart_ = shownCount == 0;
     if (afterPostRule_)
         afterPostRule_(*this);
 }
@@ -466,9 +482,9 @@ void Table::deleteRecord() {
     }
     cancel();
     requireCurrent("delete");
-    const std::uint32_t row = static_cast<std::uint32_t>(currentRow());
-    rows_.erase(rows_.begin() + row);
+    const auto row = static_cast<std::uint32_t>(currentRow());
     removeFromOrders(row, true);
+    rows_.erase(rows_.begin() + row);
     modified_ = true;
     position_ = std::min(position_, static_cast<int>(view().size()) - 1);
     atEnd_ = atStart_ = view().empty();

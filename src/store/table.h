@@ -120,7 +120,9 @@ private:
     void placeCursorOn(std::int64_t row);
     std::int64_t currentRow() const;
 
-    void insertIntoOrders(std::uint32_t row);
+    // Returns where the row now stands in view(), -1 when the filter hides it.
+    int insertIntoOrders(std::uint32_t row);
+    Order::iterator findInOrder(Order& order, std::uint32_t row) const;
     void removeFromOrders(std::uint32_t row, bool shiftLaterRows);
     void dropInactiveOrders();
     PackedRecord packBuffer() const;
