@@ -22,20 +22,9 @@ QString quotedName(const QString& name) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-QString columnType(FieldType type) {
-    switch (type) {
-    case FieldType::AutoIncrement:
-    case FieldType::Boolean:
-    case FieldType::Integer:
-    case FieldType::LargeInteger:
-        return QStringLiteral("INTEGER");
-    default:
-        return QStringLiteral("TEXT");
-    }
-}
-
 bool storedAsInteger(FieldType type) {
-    return columnType(type) == QLatin1String("INTEGER");
+    return type == FieldType::AutoIncrement || type == FieldType::Boolean ||
+           type == FieldType::Integer || type == FieldType::LargeInteger;
 }
 
 // Owns one SQLite connection and turns its failures into TableErrors.
@@ -44,7 +33,9 @@ public:
     // `shownPath` is the path messages name: the table file, not a temporary.
     Connection(const QString& path, int flags, const QString& purpose, const QString& shownPath)
         : path_(shownPath), purpose_(purpose) {
-        const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
+        // A connection lives within one call on one thread: no mutex needed.
+        const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
+                                       flags | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK)
             fail(rc);
     }
@@ -269,7 +260,8 @@ void TableFile::write(const QString& path, const QList<FieldDef>& fields,
                 insertField.step();
                 insertField.reset();
                 columns.append(quotedName(fields[i].name) + QLatin1Char(' ') +
-                               columnType(fields[i].type));
+                               (storedAsInteger(fields[i].type) ? QStringLiteral("INTEGER")
+                                                                : QStringLiteral("TEXT")));
                 placeholders.append(QStringLiteral("?"));
             }
         }
