@@ -116,6 +116,7 @@ private:
                    const PackedRecord& probe) const;
     bool sameKey(const PackedRecord& a, const PackedRecord& b) const;
     void buildActiveOrder();
+    void sortByFoldedLeadingText(Order& order) const;
     void rebuildView();
     void placeCursorOn(std::int64_t row);
     std::int64_t currentRow() const;

@@ -54,4 +54,14 @@ int compareTextOrder(std::string_view a, std::string_view b) {
     return folded != 0 ? folded : compareBytes(a, b);
 }
 
+void appendFoldedText(std::string_view text, std::string& out) {
+    std::size_t i = 0;
+    for (; i < text.size() && !(text[i] & 0x80); ++i)
+        out.push_back(asciiLower(text[i]));
+    if (i < text.size()) {
+        const QByteArray folded = caseFolded(text.substr(i));
+        out.append(folded.constData(), static_cast<std::size_t>(folded.size()));
+    }
+}
+
 } // namespace linkvale
