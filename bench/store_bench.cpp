@@ -79,6 +79,18 @@ template <typename Job> double secondsOf(Job&& job) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Times both sides of a figure, alternating which runs first so neither
+// always finds the warmer caches. Returns {ours, floor} in seconds.
+template <typename Ours, typename Floor>
+std::pair<double, double> timeBoth(int& round, Ours&& ours, Floor&& floor) {
+    if (round++ % 2) {
+        const double floorTime = floor();
+        return {ours(), floorTime};
+    }
+    const double oursTime = ours();
+    return {oursTime, floor()};
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -266,16 +278,7 @@ void openFigure(benchmark::State& state) {
         TextRows rows;
         const auto ours = [&] { return secondsOf([&] { table.open(); }); };
         const auto floor = [&] { return secondsOf([&] { rows = readAllRows(path); }); };
-        // Alternate which side runs first, so neither always finds warmer caches.
-        double oursTime = 0;
-        double floorTime = 0;
-        if (round++ % 2) {
-            floorTime = floor();
-            oursTime = ours();
-        } else {
-            oursTime = ours();
-            floorTime = floor();
-        }
+        const auto [oursTime, floorTime] = timeBoth(round, ours, floor);
         check(table.recordCount() == static_cast<int>(rows.size()) && rows.size() >= 100'000,
               "open: the table and SQLite disagree on the number of records");
         pair.add(state, oursTime, floorTime);
@@ -306,15 +309,7 @@ void saveFigure(benchmark::State& state) {
         std::remove(floorPath.c_str());
         const auto ours = [&] { return secondsOf([&] { table.save(); }); };
         const auto floor = [&] { return secondsOf([&] { writeRows(floorPath, schema, rows); }); };
-        double oursTime = 0;
-        double floorTime = 0;
-        if (round++ % 2) {
-            floorTime = floor();
-            oursTime = ours();
-        } else {
-            oursTime = ours();
-            floorTime = floor();
-        }
+        const auto [oursTime, floorTime] = timeBoth(round, ours, floor);
         check(!table.isModified(), "save: the table is still modified after saving");
         pair.add(state, oursTime, floorTime);
     }
@@ -455,15 +450,7 @@ void filterCountFigure(benchmark::State& state) {
                 count.reset();
             });
         };
-        double oursTime = 0;
-        double floorTime = 0;
-        if (round++ % 2) {
-            floorTime = timeFloor();
-            oursTime = timeOurs();
-        } else {
-            oursTime = timeOurs();
-            floorTime = timeFloor();
-        }
+        const auto [oursTime, floorTime] = timeBoth(round, timeOurs, timeFloor);
         table.setFilter(QString());
         check(ours > 0 && ours == floor, "filter: the table and SQLite count differently");
         check(table.recordCount() > ours, "filter: clearing the filter left records out");

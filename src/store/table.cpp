@@ -57,27 +57,22 @@ void Table::open() {
         throw;
     }
     refusedFile_.clear();
-    fields_ = std::move(contents.fields);
-    rows_ = std::move(contents.records);
-    nextId_ = contents.nextId;
-    open_ = true;
-    modified_ = false;
-    state_ = State::Browsing;
-    resolveSortKey();
-    resolveFilter();
-    orders_.clear();
-    buildActiveOrder();
-    rebuildView();
-    first();
+    startBrowsing(std::move(contents), false);
 }
 
 void Table::createEmpty() {
     close();
-    fields_ = definition_.fields;
-    rows_.clear();
-    nextId_ = 1;
+    TableFileContents empty;
+    empty.fields = definition_.fields;
+    startBrowsing(std::move(empty), true); // an empty table is still written on close
+}
+
+void Table::startBrowsing(TableFileContents contents, bool modified) {
+    fields_ = std::move(contents.fields);
+    rows_ = std::move(contents.records);
+    nextId_ = contents.nextId;
     open_ = true;
-    modified_ = true; // an empty table is still written on close
+    modified_ = modified;
     state_ = State::Browsing;
     resolveSortKey();
     resolveFilter();

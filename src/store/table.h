@@ -3,6 +3,7 @@
 #include "field.h"
 #include "filter_expression.h"
 #include "packed_record.h"
+#include "table_file.h"
 
 #include <QString>
 #include <QVariant>
@@ -103,6 +104,7 @@ private:
     QList<int> requireFields(const QString& fieldList) const;
     void requireOpen(const char* operation) const;
     void requireCurrent(const char* operation) const;
+    void startBrowsing(TableFileContents contents, bool modified);
     void checkBrowseMode();
     void resolveSortKey();
     void resolveFilter();
