@@ -36,8 +36,15 @@ public:
         // A connection lives within one call on one thread: no mutex needed.
         const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
                                        flags | SQLITE_OPEN_NOMUTEX, nullptr);
-        if (rc != SQLITE_OK)
-            fail(rc);
+        if (rc != SQLITE_OK) {
+            // The destructor does not run for a constructor that throws.
+            try {
+                fail(rc);
+            } catch (...) {
+                sqlite3_close_v2(db_);
+                throw;
+            }
+        }
     }
     ~Connection() { sqlite3_close_v2(db_); }
     Connection(const Connection&) = delete;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace linkvale;
 using namespace linkvale::testing;
 
@@ -62,6 +64,29 @@ TEST(FilterExpression, QuotesValuesAsTheReaderExpects) {
     const QString tricky = QStringLiteral("it's ' AND [x] = '");
     EXPECT_EQ(parseFilterExpression(QStringLiteral("[G] = ") + quoteFilterValue(tricky)),
               (QList<FilterTerm>{{"G", Op::Equal, tricky}}));
+}
+
+TEST(FilterExpression, AnyTextEitherReadsOrIsRefusedAndQuotedValuesComeBackWhole) {
+    // Texts made of the grammar's own pieces, shuffled: the reader must never
+    // do anything but return terms or refuse with a TableError.
+    const QString pieces[] = {"[",  "]",   "Group", " ", "=",      ">=", "<=",           "'",
+                              "''", "AND", " AND ", "x", "\u00e9", "\t", "[Group] = 'a'"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        for (auto n = random() % 12; n > 0; --n)
+            text += pieces[random() % std::size(pieces)];
+        try {
+            for (const FilterTerm& term : parseFilterExpression(text))
+                EXPECT_FALSE(term.field.isEmpty()) << text.toStdString();
+        } catch (const TableError& error) {
+            EXPECT_TRUE(error.message().contains(text)) << text.toStdString();
+        }
+        const QString value = text;
+        EXPECT_EQ(parseFilterExpression(QStringLiteral("[F] <= ") + quoteFilterValue(value) +
+                                        QStringLiteral(" AND [G] = ") + quoteFilterValue(value)),
+                  (QList<FilterTerm>{{"F", Op::LessOrEqual, value}, {"G", Op::Equal, value}}));
+    }
 }
 
 class TableFilterTest : public ::testing::Test {

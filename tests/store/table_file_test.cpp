@@ -225,9 +225,11 @@ TEST_F(TableFileTest, DamagedOrForeignFilesAreRefusedByNameAndNeverOverwritten) 
 TEST_F(TableFileTest, AnUnchangedTableIsNotRewrittenOnClose) {
     Table table(TableDefinitions::groups());
     table.setFileName(path("Group.cds"));
+    EXPECT_FALSE(table.fileExists());
     table.createEmpty();
+    EXPECT_FALSE(table.fileExists()) << "a new table is written when closed or saved";
     table.close();
-    ASSERT_TRUE(QFileInfo::exists(path("Group.cds"))) << "an empty new table is written";
+    ASSERT_TRUE(table.fileExists()) << "an empty new table is written";
     const ino_t written = inodeOf(path("Group.cds"));
 
     table.open();
