@@ -35,7 +35,6 @@ public:
         const std::string_view raw = bytes(field);
         return !raw.empty() && raw[0] != 0;
     }
-    bool isValid() const { return data_ != nullptr; }
 
     static constexpr std::uint32_t kNullBit = 0x80000000u;
     static constexpr std::uint32_t kOffsetMask = 0x7fffffffu;

@@ -26,9 +26,7 @@ QStringList splitFieldList(const QString& fieldList) {
 } // namespace
 
 Table::Table(TableDefinition definition)
-    : definition_(std::move(definition)), fields_(definition_.fields) {
-    activeKey_ = QString();
-}
+    : definition_(std::move(definition)), fields_(definition_.fields) {}
 
 QString Table::displayName() const {
     return fileName_.isEmpty() ? definition_.fileName : QFileInfo(fileName_).fileName();
