@@ -69,6 +69,7 @@ QVariant fullValue(const FieldDef& field, int seed) {
 
 class TableFileTest : public ::testing::Test {
 protected:
+    const pid_t testingProcess = ::getpid();
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
@@ -263,14 +264,35 @@ TEST_F(TableFileTest, APathThatCannotBeWrittenFailsTheSaveAndKeepsTheRecords) {
 }
 
 TEST_F(TableFileTest, AFileThatCannotBeReadIsRefused) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     Table table(TableDefinitions::groups());
     table.setFileName(path("Group.cds"));
     table.createEmpty();
     table.close();
     QFile::setPermissions(path("Group.cds"), QFileDevice::WriteOwner);
-    expectTableError([&] { table.open(); }, QStringLiteral("permission denied"));
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ExeOther);
+    // Permissions do not bind the superuser: read as an unprivileged user then.
+    const pid_t child = ::geteuid() == 0 ? ::fork() : 0;
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        bool refused = false;
+        try {
+            table.open();
+        } catch (const TableError& error) {
+            refused = error.message().contains(QStringLiteral("permission denied")) &&
+                      error.message().contains(path("Group.cds"));
+        }
+        if (::getpid() != testingProcess)
+            ::_exit(refused ? 0 : 1);
+        EXPECT_TRUE(refused);
+        return;
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "1: not refused as unreadable, 2: could not drop privileges";
 }
 
 TEST_F(TableFileTest, ASaveKilledHalfwayLeavesThePreviousFileWhole) {
