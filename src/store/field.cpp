@@ -19,6 +19,13 @@ constexpr std::array<std::pair<FieldType, const char*>, 8> kTypeNames{{
 
 } // namespace
 
+int fieldIndex(const QList<FieldDef>& fields, const QString& name) {
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
 QString fieldTypeName(FieldType type) {
     for (const auto& [candidate, name] : kTypeNames)
         if (candidate == type)

@@ -25,6 +25,9 @@ struct FieldDef {
     bool operator==(const FieldDef&) const = default;
 };
 
+// Position of the field named `name`, compared without regard to case; -1 if none.
+int fieldIndex(const QList<FieldDef>& fields, const QString& name);
+
 // The name a field type carries inside a table file.
 QString fieldTypeName(FieldType type);
 // Inverse of fieldTypeName; false when the name is not one of ours.

@@ -176,6 +176,15 @@ bool coerceFieldValue(const FieldDef& field, const QVariant& value, QVariant* ou
     return false;
 }
 
+bool coerceComparisonValue(const FieldDef& field, const QVariant& value, QVariant* out,
+                           QString* problem) {
+    FieldDef unbounded = field;
+    unbounded.size = std::numeric_limits<int>::max();
+    if (unbounded.type == FieldType::AutoIncrement)
+        unbounded.type = FieldType::Integer;
+    return coerceFieldValue(unbounded, value, out, problem);
+}
+
 void packFieldValue(const FieldDef& field, const QVariant& value, PackedRecordBuilder& builder) {
     if (!value.isValid()) {
         builder.addNull();

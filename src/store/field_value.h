@@ -14,6 +14,12 @@ namespace linkvale {
 bool coerceFieldValue(const FieldDef& field, const QVariant& value, QVariant* out,
                       QString* problem);
 
+// A value to compare stored values of the field with (in a filter or a
+// locate): like coerceFieldValue, but texts are not cut, since a longer value
+// must not match its cut form, and a record number is read as a number.
+bool coerceComparisonValue(const FieldDef& field, const QVariant& value, QVariant* out,
+                           QString* problem);
+
 // A coerced value into a record under construction, and back.
 void packFieldValue(const FieldDef& field, const QVariant& value, PackedRecordBuilder& builder);
 QVariant unpackFieldValue(const FieldDef& field, const PackedRecord& record, int index);

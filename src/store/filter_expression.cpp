@@ -105,13 +105,6 @@ private:
     qsizetype pos_ = 0;
 };
 
-int findField(const QList<FieldDef>& fields, const QString& name) {
-    for (int i = 0; i < fields.size(); ++i)
-        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 } // namespace
 
 QList<FilterTerm> parseFilterExpression(const QString& expression) {
@@ -127,7 +120,7 @@ QString quoteFilterValue(const QString& value) {
 RecordFilter::RecordFilter(const QString& expression, const QList<FieldDef>& fields) {
     for (const FilterTerm& term : parseFilterExpression(expression)) {
         Condition condition;
-        condition.field = findField(fields, term.field);
+        condition.field = fieldIndex(fields, term.field);
         if (condition.field < 0)
             refuse(expression,
                    QStringLiteral("the table has no field named \"%1\"").arg(term.field));
@@ -140,13 +133,9 @@ RecordFilter::RecordFilter(const QString& expression, const QList<FieldDef>& fie
             // An empty value stands for "no value" in a field that is not a text.
             condition.valueIsNull = true;
         } else {
-            // Conversion ignores the field size: a filter compares, it does not store.
-            FieldDef unbounded = field;
-            if (unbounded.type == FieldType::AutoIncrement)
-                unbounded.type = FieldType::Integer;
             QVariant converted;
             QString problem;
-            if (!coerceFieldValue(unbounded, term.value, &converted, &problem))
+            if (!coerceComparisonValue(field, term.value, &converted, &problem))
                 refuse(expression, QStringLiteral("'%1' %2, as field \"%3\" needs")
                                        .arg(term.value, problem, field.name));
             if (field.type == FieldType::DateTime)

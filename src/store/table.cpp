@@ -45,8 +45,7 @@ bool Table::fileExists() const {
 void Table::open() {
     if (open_)
         return;
-    if (fileName_.isEmpty())
-        throw TableError(QStringLiteral("The table %1 has no file name.").arg(displayName()));
+    requireFileName();
     TableFileContents contents;
     try {
         contents = TableFile::read(fileName_);
@@ -83,8 +82,7 @@ void Table::startBrowsing(TableFileContents contents, bool modified) {
 void Table::save() {
     requireOpen("save");
     checkBrowseMode();
-    if (fileName_.isEmpty())
-        throw TableError(QStringLiteral("The table %1 has no file name.").arg(displayName()));
+    requireFileName();
     if (!refusedFile_.isEmpty() && QFileInfo(fileName_).absoluteFilePath() == refusedFile_)
         throw TableError(QStringLiteral("Linkvale will not overwrite \"%1\": the file could not "
                                         "be read when it was opened.")
@@ -111,14 +109,12 @@ void Table::close() {
 // --- order and filter -----------------------------------------------------
 
 void Table::setSortKey(const QString& fieldList) {
-    const QList<int> fields = requireFields(fieldList);
+    requireFields(fieldList); // refuse an unknown field before anything changes
     if (open_)
         checkBrowseMode();
     sortKeyText_ = fieldList;
-    if (!open_) {
-        sortFields_.assign(fields.begin(), fields.end());
-        return;
-    }
+    if (!open_)
+        return; // resolved against the file's fields when opened
     const std::int64_t row = currentRow();
     resolveSortKey();
     buildActiveOrder();
@@ -359,12 +355,9 @@ bool Table::locate(const QString& fieldList, const QVariantList& values) {
     // A probe record carries the searched values in the fields' own form.
     QVariantList probeValues(fieldCount());
     for (int i = 0; i < fields.size(); ++i) {
-        FieldDef unbounded = fields_[fields[i]];
-        unbounded.size = std::numeric_limits<int>::max(); // a longer value must not match a cut one
-        if (unbounded.type == FieldType::AutoIncrement)
-            unbounded.type = FieldType::Integer;
         QString problem;
-        if (!coerceFieldValue(unbounded, values[i], &probeValues[fields[i]], &problem))
+        if (!coerceComparisonValue(fields_[fields[i]], values[i], &probeValues[fields[i]],
+                                   &problem))
             return false; // no record can hold such a value
     }
     PackedRecordBuilder builder;
@@ -511,10 +504,13 @@ void Table::deleteRecord() {
 // --- fields -----------------------------------------------------------------
 
 int Table::fieldIndex(const QString& name) const {
-    for (int i = 0; i < fieldCount(); ++i)
-        if (fields_[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return linkvale::fieldIndex(fields_, name);
+}
+
+void Table::requireFieldNumber(int index) const {
+    if (index < 0 || index >= fieldCount())
+        throw TableError(
+            QStringLiteral("The table %1 has no field number %2.").arg(displayName()).arg(index));
 }
 
 int Table::requireField(const QString& name) const {
@@ -534,9 +530,7 @@ QList<int> Table::requireFields(const QString& fieldList) const {
 
 QVariant Table::field(int index) const {
     requireOpen("read a field");
-    if (index < 0 || index >= fieldCount())
-        throw TableError(
-            QStringLiteral("The table %1 has no field number %2.").arg(displayName()).arg(index));
+    requireFieldNumber(index);
     if (state_ != State::Browsing)
         return buffer_[index];
     const std::int64_t row = currentRow();
@@ -545,9 +539,7 @@ QVariant Table::field(int index) const {
 
 void Table::setField(int index, const QVariant& value) {
     requireOpen("change a field");
-    if (index < 0 || index >= fieldCount())
-        throw TableError(
-            QStringLiteral("The table %1 has no field number %2.").arg(displayName()).arg(index));
+    requireFieldNumber(index);
     const FieldDef& def = fields_[index];
     if (state_ == State::Browsing)
         throw TableError(QStringLiteral("Cannot change field \"%1\" of %2: it is not in edit or "
@@ -561,6 +553,11 @@ void Table::setField(int index, const QVariant& value) {
     if (!coerceFieldValue(def, value, &buffer_[index], &problem))
         throw TableError(QStringLiteral("Field \"%1\" of %2 cannot take the value \"%3\": it %4.")
                              .arg(def.name, displayName(), value.toString(), problem));
+}
+
+void Table::requireFileName() const {
+    if (fileName_.isEmpty())
+        throw TableError(QStringLiteral("The table %1 has no file name.").arg(displayName()));
 }
 
 void Table::requireOpen(const char* operation) const {

@@ -103,6 +103,8 @@ private:
     int requireField(const QString& name) const;
     QList<int> requireFields(const QString& fieldList) const;
     void requireOpen(const char* operation) const;
+    void requireFileName() const;
+    void requireFieldNumber(int index) const;
     void requireCurrent(const char* operation) const;
     void startBrowsing(TableFileContents contents, bool modified);
     void checkBrowseMode();
