@@ -50,6 +50,8 @@ public:
     void setFilter(const QString& expression);
     const QString& filter() const { return filterText_; }
     bool isFiltered() const { return definition_.filtered; }
+    // The file name the table is known by, whatever path it is opened from.
+    const QString& standardFileName() const { return definition_.fileName; }
 
     void first();
     void next();

@@ -17,6 +17,13 @@ QList<Table*> Tables::userTables() {
             &ClientDataSet10, &ClientDataSet11, &ClientDataSet12, &ClientDataSet13};
 }
 
+QList<Table*> Tables::all() {
+    QList<Table*> tables{&ClientDataSet1};
+    tables.append(userTables());
+    tables.append({&ClientDataSet13b, &ClientDataSet14, &ClientDataSet15});
+    return tables;
+}
+
 void Tables::setLoadListSchedule(std::function<void()> loadListSchedule) {
     RecordRules::installListRules(ClientDataSet4, state_, std::move(loadListSchedule));
 }

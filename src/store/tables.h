@@ -36,6 +36,8 @@ public:
     // The tables of a user's data folder, ClientDataSet2 to ClientDataSet13,
     // in the order a user change closes them.
     QList<Table*> userTables();
+    // Every table object, the user table first.
+    QList<Table*> all();
 
     // The refills that run after a list or a group is stored.
     void setLoadListSchedule(std::function<void()> loadListSchedule);
