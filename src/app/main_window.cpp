@@ -3,6 +3,7 @@
 #include "app/new_user_dialog.h"
 #include "app/platform_profile.h"
 #include "app/sign_on_dialog.h"
+#include "app/style_sheet.h"
 #include "app/update_user_dialog.h"
 #include "app/users_dialog.h"
 #include "bookmarks/bookmarks_tab.h"
@@ -226,6 +227,8 @@ void TLinkvale1::FormCreate() {
     state_.FOLDERTILE_CLR = 0xFFCD5C5C;
     state_.DETAILTILE_CLR = 0xFFF0F8FF;
     state_.FIRST_TIME_FLG = false;
+    // The program wears its default style until a user's options name another.
+    applyStyleFile(state_.STYLE_PATH + state_.STYLE_NAME);
 }
 
 QString TLinkvale1::optionsIniPath() const {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -35,8 +36,8 @@ BookmarksTab::BookmarksTab(QWidget* parent) : RecordTab(QStringLiteral("TileList
     TabControl2->setObjectName(QStringLiteral("TabControl2"));
     Panel2 = new EditingPanel(QStringLiteral("Panel2"));
     Panel5 = new PageAnalysisPanel;
-    TabItem6 = pageHolding(Panel2, QStringLiteral("TabItem6"));
-    TabItem7 = pageHolding(Panel5, QStringLiteral("TabItem7"));
+    TabItem6 = pageHolding(Panel2->inScrollArea(520, 560), QStringLiteral("TabItem6"));
+    TabItem7 = pageHolding(Panel5->inScrollArea(520, 400), QStringLiteral("TabItem7"));
     TabControl2->addTab(TabItem6, QStringLiteral("Page Information"));
     TabControl2->addTab(TabItem7, QStringLiteral("Page Analysis"));
     setEditingSide(TabControl2);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -37,7 +38,7 @@ QFrame* dividingLine(EditingPanel& panel, const QString& name, int top) {
 InternetTab::InternetTab(QWidget* parent) : RecordTab(QStringLiteral("TileList1"), 3, 4, parent) {
     buildToolBar();
     Panel1 = new EditingPanel(QStringLiteral("Panel1"));
-    setEditingSide(Panel1);
+    setEditingSide(Panel1->inScrollArea(480, 450));
     buildPanel();
 }
 
@@ -70,42 +71,42 @@ void InternetTab::buildPanel() {
         return p.placeLabel(name, text, QRect(Left, top, Width, 18));
     };
     Label3 =
-        caption(QStringLiteral("Label3"), QStringLiteral("Enter New Favorite Folder Name:"), 8);
-    CMBEdit1 = editableBox(p, QStringLiteral("CMBEdit1"), 28, QString());
+        caption(QStringLiteral("Label3"), QStringLiteral("Enter New Favorite Folder Name:"), 6);
+    CMBEdit1 = editableBox(p, QStringLiteral("CMBEdit1"), 26, QString());
     Label4 =
-        caption(QStringLiteral("Label4"), QStringLiteral("New Favorite Folder Parent Folder:"), 60);
-    LISTPTFLDR = p.place<QListWidget>(QStringLiteral("LISTPTFLDR"), QRect(Left, 80, Width, 84));
-    CHKBOOK = p.place<QCheckBox>(QStringLiteral("CHKBOOK"), QRect(Left, 170, 110, 22));
+        caption(QStringLiteral("Label4"), QStringLiteral("New Favorite Folder Parent Folder:"), 58);
+    LISTPTFLDR = p.place<QListWidget>(QStringLiteral("LISTPTFLDR"), QRect(Left, 78, Width, 70));
+    CHKBOOK = p.place<QCheckBox>(QStringLiteral("CHKBOOK"), QRect(Left, 152, 110, 22));
     CHKBOOK->setText(QStringLiteral("Bookmark"));
-    CHKEMAIL = p.place<QCheckBox>(QStringLiteral("CHKEMAIL"), QRect(Left + 120, 170, 110, 22));
+    CHKEMAIL = p.place<QCheckBox>(QStringLiteral("CHKEMAIL"), QRect(Left + 120, 152, 110, 22));
     CHKEMAIL->setText(QStringLiteral("EMail"));
-    CHKPASS = p.place<QCheckBox>(QStringLiteral("CHKPASS"), QRect(Left + 240, 170, 110, 22));
+    CHKPASS = p.place<QCheckBox>(QStringLiteral("CHKPASS"), QRect(Left + 240, 152, 110, 22));
     CHKPASS->setText(QStringLiteral("Passwords"));
-    Line1 = dividingLine(p, QStringLiteral("Line1"), 200);
+    Line1 = dividingLine(p, QStringLiteral("Line1"), 180);
 
-    Label5 = caption(QStringLiteral("Label5"), QStringLiteral("Enter Group Name:"), 208);
+    Label5 = caption(QStringLiteral("Label5"), QStringLiteral("Enter Group Name:"), 186);
     CMBGROUP1 =
-        editableBox(p, QStringLiteral("CMBGROUP1"), 228,
+        editableBox(p, QStringLiteral("CMBGROUP1"), 206,
                     QStringLiteral("Add or Select Group for Urls independent of Favorites"));
-    Label8 = caption(QStringLiteral("Label8"), QStringLiteral("Enter Group Description:"), 260);
+    Label8 = caption(QStringLiteral("Label8"), QStringLiteral("Enter Group Description:"), 238);
     Edit2 = p.place<QLineEdit>(QStringLiteral("Edit2"),
-                               QRect(Left, 280, Width, EditingPanel::FieldHeight),
+                               QRect(Left, 258, Width, EditingPanel::FieldHeight),
                                QStringLiteral("Enter Group Description"));
-    Line2 = dividingLine(p, QStringLiteral("Line2"), 314);
+    Line2 = dividingLine(p, QStringLiteral("Line2"), 290);
 
-    Label43 = caption(QStringLiteral("Label43"), QStringLiteral("Enter Search Engine Name:"), 322);
+    Label43 = caption(QStringLiteral("Label43"), QStringLiteral("Enter Search Engine Name:"), 296);
     CMBSEARCHENG =
-        editableBox(p, QStringLiteral("CMBSEARCHENG"), 342,
+        editableBox(p, QStringLiteral("CMBSEARCHENG"), 316,
                     QStringLiteral("Drag and Drop Search Engine Url here to add to Linkvale"));
     Label44 =
-        caption(QStringLiteral("Label44"), QStringLiteral("Enter Search Engine Description:"), 374);
+        caption(QStringLiteral("Label44"), QStringLiteral("Enter Search Engine Description:"), 348);
     Edit3 = p.place<QLineEdit>(QStringLiteral("Edit3"),
-                               QRect(Left, 394, Width, EditingPanel::FieldHeight),
+                               QRect(Left, 368, Width, EditingPanel::FieldHeight),
                                QStringLiteral("Enter Search Engine Description"));
     Label45 = caption(QStringLiteral("Label45"),
-                      QStringLiteral(" Search Engine Icon - Double Click"), 426);
+                      QStringLiteral(" Search Engine Icon - Double Click"), 400);
     Edit30 = p.place<QLineEdit>(
-        QStringLiteral("Edit30"), QRect(Left, 446, Width, EditingPanel::FieldHeight),
+        QStringLiteral("Edit30"), QRect(Left, 420, Width, EditingPanel::FieldHeight),
         QStringLiteral("Double Click to find Special Icon n for Search Engine"));
 
     Panel1->layout = [this] { LayoutInternetTab(); };

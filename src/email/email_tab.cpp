@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -17,7 +18,7 @@ namespace linkvale {
 EmailTab::EmailTab(QWidget* parent) : RecordTab(QStringLiteral("TileList5"), 3, 3, parent) {
     buildToolBar();
     Panel6 = new EditingPanel(QStringLiteral("Panel6"));
-    setEditingSide(Panel6);
+    setEditingSide(Panel6->inScrollArea(520, 580));
     buildPanel();
 }
 
@@ -70,6 +71,7 @@ void EmailTab::buildPanel() {
                            QRect(60, 206, 150, 18));
     DateEdit1 = p.place<QDateEdit>(QStringLiteral("DateEdit1"), QRect(60, 226, 150, h));
     DateEdit1->setCalendarPopup(true);
+    DateEdit1->setDate(QDate::currentDate());
     Edit22 = p.place<QLineEdit>(QStringLiteral("Edit22"), QRect(x, 278, 209, h),
                                 QStringLiteral("Enter Search Word for Web Page"));
     Edit23 = p.place<QLineEdit>(QStringLiteral("Edit23"), QRect(x + 211, 278, 209, h),

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -17,7 +18,7 @@ namespace linkvale {
 ListsTab::ListsTab(QWidget* parent) : RecordTab(QStringLiteral("TileList4"), 3, 3, parent) {
     buildToolBar();
     Panel4 = new EditingPanel(QStringLiteral("Panel4"));
-    setEditingSide(Panel4);
+    setEditingSide(Panel4->inScrollArea(520, 480));
     buildPanel();
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -16,7 +17,7 @@ namespace linkvale {
 PasswordsTab::PasswordsTab(QWidget* parent) : RecordTab(QStringLiteral("TileList3"), 3, 3, parent) {
     buildToolBar();
     Panel3 = new EditingPanel(QStringLiteral("Panel3"));
-    setEditingSide(Panel3);
+    setEditingSide(Panel3->inScrollArea(520, 560));
     buildPanel();
 }
 

@@ -1,6 +1,7 @@
 #include "tiles/editing_panel.h"
 
 #include <QLabel>
+#include <QScrollArea>
 
 namespace linkvale {
 
@@ -19,6 +20,16 @@ QLabel* EditingPanel::placeFieldLabel(const QString& name, const QString& text, 
     auto* label = placeLabel(name, text, QRect(10, fieldTop + 2, FieldLeft - 20, FieldHeight - 4));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+QScrollArea* EditingPanel::inScrollArea(int minimumWidth, int minimumHeight) {
+    setMinimumSize(minimumWidth, minimumHeight);
+    auto* area = new QScrollArea;
+    area->setObjectName(objectName() + QStringLiteral("Scroller"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(this);
+    return area;
 }
 
 void EditingPanel::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QLabel;
+class QScrollArea;
 
 namespace linkvale {
 
@@ -34,6 +35,10 @@ public:
     static constexpr int FieldLeft = 220;
     static constexpr int FieldHeight = 26;
     QLabel* placeFieldLabel(const QString& name, const QString& text, int fieldTop);
+
+    // Below its minimum height the panel keeps that height and scrolls, so its
+    // memo keeps room for a few lines however small the window is.
+    QScrollArea* inScrollArea(int minimumWidth, int minimumHeight);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

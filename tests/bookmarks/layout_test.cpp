@@ -4,6 +4,7 @@
 #include "tiles/editing_panel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,9 +98,13 @@ TEST(InternetLayout, APanelResizeRunsItsLayoutRoutine) {
     InternetTab tab;
     tab.resize(1000, 600);
     tab.show();
-    tab.Panel1->resize(700, 480);
-    EXPECT_EQ(tab.CMBEdit1->width(), 628);
-    EXPECT_EQ(tab.Line2->width(), 675);
+    QCoreApplication::processEvents();
+    const int before = tab.Panel1->width();
+    tab.resize(1300, 600);
+    QCoreApplication::processEvents();
+    ASSERT_GT(tab.Panel1->width(), before);
+    EXPECT_EQ(tab.CMBEdit1->width(), tab.Panel1->width() - 72);
+    EXPECT_EQ(tab.Line2->width(), tab.Panel1->width() - 25);
 }
 
 } // namespace
