@@ -124,12 +124,16 @@ void TUsers1::TreeView1DblClick() {
     OKBtnClick();
 }
 
-void TUsers1::ChgBtnClick() {
+bool TUsers1::signOnChosenUser() {
     const QString name = chosenName();
     if (name.isEmpty())
-        return;
+        return false;
     globals_.USER_ID = name;
-    if (changeUsers && !changeUsers())
+    return !changeUsers || changeUsers();
+}
+
+void TUsers1::ChgBtnClick() {
+    if (!signOnChosenUser())
         return;
     if (showUpdateUser)
         showUpdateUser();
@@ -142,10 +146,7 @@ bool TUsers1::UserHasBookmarks() const {
 
 void TUsers1::DelBtnClick() {
     const QString name = chosenName();
-    if (name.isEmpty())
-        return;
-    globals_.USER_ID = name;
-    if (changeUsers && !changeUsers())
+    if (!signOnChosenUser())
         return;
     if (UserHasBookmarks()) {
         prompter_.warning(QStringLiteral("You Still have Records in the Bookmark Database for this "

@@ -45,6 +45,8 @@ public:
 
     // The name of the selected entry; empty when nothing is selected.
     QString chosenName() const;
+    // Signs the chosen user on; false when none is chosen or the sign-on failed.
+    bool signOnChosenUser();
 
 protected:
     void showEvent(QShowEvent* event) override;
