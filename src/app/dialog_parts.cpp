@@ -7,9 +7,9 @@
 
 namespace linkvale {
 
-DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog, const QString& cancelText) {
+DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog) {
     DialogButtons b{new QPushButton(QStringLiteral("OK"), dialog),
-                    new QPushButton(cancelText, dialog),
+                    new QPushButton(QStringLiteral("Cancel"), dialog),
                     new QPushButton(QStringLiteral("Help"), dialog)};
     b.ok->setObjectName(QStringLiteral("OKBtn"));
     b.ok->setDefault(true);

@@ -16,9 +16,8 @@ struct DialogButtons {
 };
 
 // The OK / Cancel / Help row the user windows end with; OK is the default
-// button, so Enter confirms. `cancelText` names the second button.
-DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog,
-                               const QString& cancelText = QStringLiteral("Cancel"));
+// button, so Enter confirms.
+DialogButtons addDialogButtons(QBoxLayout* layout, QWidget* dialog);
 
 // A word-wrapped explanatory text at the top of a window.
 QLabel* dialogHeading(const QString& text, QWidget* parent);

@@ -6,7 +6,6 @@
 #include "store/table_error.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPixmap>

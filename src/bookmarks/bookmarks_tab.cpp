@@ -13,22 +13,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace linkvale {
-
-namespace {
-
-QWidget* pageHolding(QWidget* panel, const QString& name) {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(panel);
-    return page;
-}
-
-} // namespace
 
 BookmarksTab::BookmarksTab(QWidget* parent) : RecordTab(QStringLiteral("TileList2"), 3, 4, parent) {
     buildToolBar();
@@ -36,8 +22,10 @@ BookmarksTab::BookmarksTab(QWidget* parent) : RecordTab(QStringLiteral("TileList
     TabControl2->setObjectName(QStringLiteral("TabControl2"));
     Panel2 = new EditingPanel(QStringLiteral("Panel2"));
     Panel5 = new PageAnalysisPanel;
-    TabItem6 = pageHolding(Panel2->inScrollArea(520, 560), QStringLiteral("TabItem6"));
-    TabItem7 = pageHolding(Panel5->inScrollArea(520, 400), QStringLiteral("TabItem7"));
+    TabItem6 = Panel2->inScrollArea(520, 560);
+    TabItem6->setObjectName(QStringLiteral("TabItem6"));
+    TabItem7 = Panel5->inScrollArea(520, 400);
+    TabItem7->setObjectName(QStringLiteral("TabItem7"));
     TabControl2->addTab(TabItem6, QStringLiteral("Page Information"));
     TabControl2->addTab(TabItem7, QStringLiteral("Page Analysis"));
     setEditingSide(TabControl2);
